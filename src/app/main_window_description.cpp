@@ -13,52 +13,43 @@ using namespace main_window;
 
 constexpr int gb2312 = 134;
 
-ControlDescription button(const char* name, Rect rect, const char* caption) {
+ControlDescription describedControl(const char* name, Kind kind, Rect rect, bool shown, bool tabStop) {
     ControlDescription c;
     c.name = name;
-    c.kind = Kind::Button;
+    c.kind = kind;
     c.rect = rect;
-    c.tabStop = true;
+    c.shown = shown;
+    c.tabStop = tabStop;
+    return c;
+}
+
+ControlDescription button(const char* name, Rect rect, const char* caption) {
+    auto c = describedControl(name, Kind::Button, rect, true, true);
     c.text = caption;
     return c;
 }
 
 ControlDescription label(const char* name, Rect rect, const char* caption) {
-    ControlDescription c;
-    c.name = name;
-    c.kind = Kind::Label;
-    c.rect = rect;
+    auto c = describedControl(name, Kind::Label, rect, true, false);
     c.text = caption;
     return c;
 }
 
 ControlDescription timer(const char* name, Rect rect) {
-    ControlDescription c;
-    c.name = name;
-    c.kind = Kind::Timer;
-    c.rect = rect;
-    c.shown = false;
+    auto c = describedControl(name, Kind::Timer, rect, false, false);
     c.period = 0;
     return c;
 }
 
 ControlDescription auxiliaryBrowser(const std::string& address) {
-    ControlDescription c;
-    c.name = auxBrowser;
-    c.kind = Kind::Browser;
-    c.rect = {464, 120, 40, 40};
-    c.shown = false;
-    c.tabStop = true;
+    auto c = describedControl(auxBrowser, Kind::Browser, {464, 120, 40, 40}, false, true);
     c.silent = false;
     c.address = address;
     return c;
 }
 
 ControlDescription microblogHyperLink(const std::string& address) {
-    ControlDescription c;
-    c.name = microblogLink;
-    c.kind = Kind::HyperLink;
-    c.rect = {24, 256, 104, 16};
+    auto c = describedControl(microblogLink, Kind::HyperLink, {24, 256, 104, 16}, true, false);
     c.text = "站长的腾讯微博";
     c.linkAddress = address;
     c.textColour = Rgb{0, 0, 255};
@@ -80,20 +71,13 @@ ControlDescription fullScreenHint() {
 }
 
 ControlDescription statusBarControl() {
-    ControlDescription c;
-    c.name = statusBar;
-    c.kind = Kind::StatusBar;
-    c.rect = {0, 428, 634, 20};
+    auto c = describedControl(statusBar, Kind::StatusBar, {0, 428, 634, 20}, true, false);
     c.statusParts = {100, 120};
     return c;
 }
 
 ControlDescription addressBoxControl(const std::string& startAddress) {
-    ControlDescription c;
-    c.name = addressBox;
-    c.kind = Kind::EditBox;
-    c.rect = {312, 48, 208, 20};
-    c.tabStop = true;
+    auto c = describedControl(addressBox, Kind::EditBox, {312, 48, 208, 20}, true, true);
     c.text = startAddress;
     c.textColour = Rgb{0, 0, 0};
     c.background = Rgb{255, 255, 255};
@@ -101,11 +85,7 @@ ControlDescription addressBoxControl(const std::string& startAddress) {
 }
 
 ControlDescription mainBrowser() {
-    ControlDescription c;
-    c.name = browser;
-    c.kind = Kind::Browser;
-    c.rect = {16, 72, 368, 104};
-    c.tabStop = true;
+    auto c = describedControl(browser, Kind::Browser, {16, 72, 368, 104}, true, true);
     c.silent = true;
     return c;
 }
