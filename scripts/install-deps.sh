@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ninja-build
   libgtk-3-dev libwebkit2gtk-4.1-dev libcurl4-openssl-dev
-  googletest libgtest-dev
+  googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb openbox xdotool x11-utils imagemagick fonts-wqy-zenhei
   python3 curl procps
