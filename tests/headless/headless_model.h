@@ -151,6 +151,10 @@ struct HeadlessFramework::Impl {
     void dropQuit();
     bool dispatchOne();  // false when the queue is empty or a quit is next
     void deliver(Delivery delivery);
+    // Queues what the user does to a shown window; false when `allowed` is
+    // false or the user cannot reach the window.
+    bool postUserAction(std::string_view window, Delivery delivery, bool allowed,
+                        std::function<void(const WindowPtr&)> action);
 
     // --- clock ---
     std::optional<std::uint64_t> nextDue() const;

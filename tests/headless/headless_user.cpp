@@ -92,38 +92,35 @@ bool HeadlessFramework::pressKey(std::string_view window, int virtualKey, int mo
     return true;
 }
 
-bool HeadlessFramework::closeByUser(std::string_view window, Delivery delivery) {
-    auto& s = *impl_;
-    auto w = s.find(window);
-    if (!w || !w->visible || w->destroying) return false;
-    s.post(w, [this, w] { impl_->completeDestroy(w); });
-    s.deliver(delivery);
+bool HeadlessFramework::Impl::postUserAction(std::string_view window, Delivery delivery, bool allowed,
+                                            std::function<void(const WindowPtr&)> action) {
+    auto w = find(window);
+    if (!w || !w->visible || w->destroying || !allowed) return false;
+    post(w, [w, action = std::move(action)] { action(w); });
+    deliver(delivery);
     return true;
+}
+
+bool HeadlessFramework::closeByUser(std::string_view window, Delivery delivery) {
+    return impl_->postUserAction(window, delivery, true, [this](const WindowPtr& w) { impl_->completeDestroy(w); });
 }
 
 bool HeadlessFramework::minimiseByUser(std::string_view window, Delivery delivery) {
-    auto& s = *impl_;
-    auto w = s.find(window);
-    if (!w || !w->visible || w->destroying) return false;
-    s.post(w, [this, w] { impl_->setWindowState(w, window_state::Minimised); });
-    s.deliver(delivery);
-    return true;
+    return impl_->postUserAction(window, delivery, true, [this](const WindowPtr& w) {
+        impl_->setWindowState(w, window_state::Minimised);
+    });
 }
 
 bool HeadlessFramework::maximiseByUser(std::string_view window, Delivery delivery) {
-    auto& s = *impl_;
-    auto w = s.find(window);
-    if (!w || !w->visible || w->destroying || !w->description.maximiseBox) return false;
-    s.post(w, [this, w] { impl_->setWindowState(w, window_state::Maximised); });
-    s.deliver(delivery);
-    return true;
+    auto w = impl_->find(window);
+    const bool hasBox = w && w->description.maximiseBox;
+    return impl_->postUserAction(window, delivery, hasBox, [this](const WindowPtr& w) {
+        impl_->setWindowState(w, window_state::Maximised);
+    });
 }
 
 bool HeadlessFramework::restoreByUser(std::string_view window, Delivery delivery) {
-    auto& s = *impl_;
-    auto w = s.find(window);
-    if (!w || !w->visible || w->destroying) return false;
-    s.post(w, [this, w] {
+    return impl_->postUserAction(window, delivery, true, [this](const WindowPtr& w) {
         auto& s = *impl_;
         if (w->state == window_state::Minimised) {
             s.restoreFromMinimised(w);
@@ -132,8 +129,6 @@ bool HeadlessFramework::restoreByUser(std::string_view window, Delivery delivery
             s.setWindowState(w, window_state::Normal);
         }
     });
-    s.deliver(delivery);
-    return true;
 }
 
 bool HeadlessFramework::giveFocus(const ControlId& id) {
