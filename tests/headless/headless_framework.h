@@ -23,6 +23,10 @@
 //   and so does run() when windows are open but nothing could ever happen
 //   (no event queued, no timer running, nothing scheduled), or when the loop
 //   runs past the run limit of virtual time.
+// - Once the last window is gone a quit is pending: processEvents stops
+//   before it and waitForEvents dispatches nothing more, yet still lets its
+//   time pass, so that code waiting for a deadline in a loop gets there.
+// - Loading a window again drops a pending quit: the program has a window.
 // - Actions of the user are events on the queue, delivered in order when the
 //   loop, processEvents or waitForEvents runs. With Delivery::Now the action
 //   also processes the queue at once; with Delivery::Queued it only queues.

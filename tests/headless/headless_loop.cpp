@@ -155,7 +155,11 @@ void HeadlessFramework::processEvents() {
 
 void HeadlessFramework::waitForEvents(int milliseconds) {
     auto& s = *impl_;
-    s.advanceTo(s.now + static_cast<std::uint64_t>(std::max(0, milliseconds)), true, true);
+    const std::uint64_t target = s.now + static_cast<std::uint64_t>(std::max(0, milliseconds));
+    s.advanceTo(target, true, true);
+    // Once the loop is to quit nothing more is dispatched, but the time still
+    // passes: a caller that waits for a deadline in a loop must reach it.
+    if (s.quitPending()) s.now = std::max(s.now, target);
 }
 
 std::uint32_t HeadlessFramework::tickCount() const {
