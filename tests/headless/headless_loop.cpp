@@ -165,11 +165,13 @@ void HeadlessFramework::waitForEvents(int milliseconds) {
 std::uint32_t HeadlessFramework::tickCount() const {
     const auto& s = *impl_;
     if (s.now == s.spinNow && s.dispatched == s.spinDispatched) {
-        if (++s.spinReads > SpinLimit)
+        if (++s.spinReads > SpinLimit) {
+            s.spinReads = 0;
             throw std::logic_error(
                 "headless: tickCount() read " + std::to_string(SpinLimit) +
                 " times while the virtual clock stood still and nothing was dispatched; time passes only in "
                 "waitForEvents, advanceClock, the run loop, or with setProcessEventsCost");
+        }
     } else {
         s.spinNow = s.now;
         s.spinDispatched = s.dispatched;
