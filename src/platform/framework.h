@@ -45,8 +45,9 @@ public:
 
     // --- windows ---------------------------------------------------------
     // Builds the window hidden, builds its controls (front to back as
-    // described), docks a status bar, raises created, then size changed, then
-    // shows the window if it is described visible and is not shown yet.
+    // described), docks a status bar, raises created, then moved, then size
+    // changed, then shows the window if it is described visible and is not
+    // shown yet.
     // A window already loaded is restored if minimised, else activated, and
     // no second instance is built. Returns false when it cannot be built.
     // `parent` names an owner window; `modal` is accepted for completeness

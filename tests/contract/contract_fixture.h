@@ -51,6 +51,9 @@ protected:
     bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
     // Dispatches events for `milliseconds` (scaled).
     void pause(int milliseconds);
+    // Lets a freshly shown window settle (a window manager may still place
+    // or frame it) before a test counts its events.
+    void settle() { pause(100); }
     // Milliseconds on the framework's clock since `start` (a tickCount()).
     std::uint32_t since(std::uint32_t start) { return fw().tickCount() - start; }
 

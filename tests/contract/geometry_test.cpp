@@ -20,6 +20,7 @@ protected:
         });
         d.handlers.on(Event::Moved, [this](EventArgs&) { ++moves; });
         ASSERT_TRUE(load(d));
+        settle();
         sizeChanges.clear();
         moves = 0;
     }

@@ -31,9 +31,12 @@ TEST_F(Lifecycle, LoadBuildsHiddenRaisesCreatedMovedSizeChangedThenShows) {
     setHandler(d.handlers, Event::Created, [&](EventArgs&) {
         log.entries.push_back("W created");
         hiddenWhileCreated = fw().getProperty("W", prop::Visible).number() == 0;
-        const int barTop = fw().getProperty({"W", "状态条1"}, prop::Top).number();
-        const int barHeight = fw().getProperty({"W", "状态条1"}, prop::Height).number();
-        barDockedWhileCreated = barHeight > 0 && barTop + barHeight == fw().clientHeight("W");
+        const ControlId bar{"W", "状态条1"};
+        const int barHeight = fw().getProperty(bar, prop::Height).number();
+        barDockedWhileCreated = fw().getProperty(bar, prop::Left).number() == 0 &&
+                                fw().getProperty(bar, prop::Width).number() == fw().clientWidth("W") &&
+                                barHeight > 0 &&
+                                fw().getProperty(bar, prop::Top).number() + barHeight == fw().clientHeight("W");
     });
 
     ASSERT_TRUE(load(d));

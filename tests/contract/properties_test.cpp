@@ -16,6 +16,7 @@ protected:
                       browser("web", {10, 100, 300, 150}), statusBar("bar", {100, 120})};
         d.handlers.on(Event::SizeChanged, [this](EventArgs&) { ++sizeChanges; });
         ASSERT_TRUE(load(d));
+        settle();
         sizeChanges = 0;
     }
 
