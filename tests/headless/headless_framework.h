@@ -12,13 +12,19 @@
 //   window's client area at full width, before every size changed event.
 // - Moved is raised when a window's left/top change, size changed when its
 //   outer or client size changes, both inside the operation that changed it.
+// - A width or height below -1 becomes 0 (as on Windows); -1 keeps it.
 // - Timers are not part of stackingOrder().
+// - setFocusTo gives the focus to any control, shown or not; hiding the
+//   focused control hands the focus to its window.
+// - destroyWindow queues the destruction behind the events already queued.
 // - Addressing a window that is not loaded, a control that does not exist,
 //   or a browser operation on a control that is not a browser throws
 //   std::invalid_argument: on a desktop that is the caller's fault, here it
 //   makes such a fault visible in the test.
 // - Time passes only when a test or the program waits: waitForEvents,
-//   advanceClock, the run loop when idle, or setProcessEventsCost. A spin on
+//   advanceClock, the run loop when idle, or setProcessEventsCost.
+//   waitForEvents(ms) lets the whole ms pass, stepping from one due timer to
+//   the next and dispatching on the way, unless a quit comes. A spin on
 //   tickCount() that never waits throws std::logic_error instead of hanging,
 //   and so does run() when windows are open but nothing could ever happen
 //   (no event queued, no timer running, nothing scheduled), or when the loop
@@ -187,12 +193,11 @@ public:
     // whether the handler cancelled (events 0 and 9 only).
     bool raiseBrowserEvent(const ControlId& browser, int number, EventArgs args = {});
 
-    struct Impl;
-
 protected:
     void runLoop() override;
 
 private:
+    struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
