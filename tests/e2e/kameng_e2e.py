@@ -17,7 +17,6 @@ from pathlib import Path
 TITLE = "澄枫卡盟在线浏览工具，全新界面速度更快-画面更清-赚钱更给力人，以诚信为本，诚信铸造未来"
 
 BINARY = os.environ.get("KAMENG_E2E_BINARY", "")
-PROBE = os.environ.get("KAMENG_E2E_PROBE", "")
 PORT = int(os.environ.get("KAMENG_E2E_PORT", "0"))
 DEMO_SERVER = os.environ.get("KAMENG_DEMO_SERVER", "")
 
@@ -79,10 +78,11 @@ class ShopServer:
     def __init__(self, folder):
         self.log = folder / "access.log"
         port_file = folder / "port"
-        self.process = subprocess.Popen(
-            ["python3", DEMO_SERVER, "--port", str(PORT), "--port-file", str(port_file),
-             "--log", str(self.log)],
-            stdout=subprocess.DEVNULL, stderr=open(folder / "server.err", "w"))
+        with open(folder / "server.err", "w") as err:
+            self.process = subprocess.Popen(
+                ["python3", DEMO_SERVER, "--port", str(PORT), "--port-file", str(port_file),
+                 "--log", str(self.log)],
+                stdout=subprocess.DEVNULL, stderr=err)
         wait_for(lambda: port_file.exists() or self.process.poll() is not None,
                  "the demo shop to listen")
         if self.process.poll() is not None:
@@ -137,7 +137,8 @@ class DefaultBrowserStub:
 
 
 class Program:
-    """kameng-e2e with the probe loaded, in a process group of its own."""
+    """kameng-e2e, in a process group of its own, with its probe answering
+    in a folder (tests/e2e/probe/program_probe.h)."""
 
     def __init__(self, folder, environment):
         self.probe_dir = folder / "probe"
@@ -145,24 +146,26 @@ class Program:
         env = dict(os.environ)
         env.update(environment)
         env.update({
-            "GTK_MODULES": PROBE,
             "KAMENG_PROBE_DIR": str(self.probe_dir),
             "XDG_CACHE_HOME": str(folder / "cache"),
             "LANG": "C.UTF-8",
         })
         self.stderr_path = folder / "program.err"
-        self.process = subprocess.Popen([BINARY], env=env, start_new_session=True,
-                                        stdout=subprocess.DEVNULL,
-                                        stderr=open(self.stderr_path, "w"))
+        with open(self.stderr_path, "w") as err:
+            self.process = subprocess.Popen([BINARY], env=env, start_new_session=True,
+                                            stdout=subprocess.DEVNULL, stderr=err)
 
     def running(self):
         return self.process.poll() is None
 
-    def snapshot(self):
-        """What the program shows now, as the probe reports it."""
+    def snapshot(self, *controls):
+        """What the program shows now: "windows" as GTK shows them, and
+        "controls" (each "Window/Name") as the framework holds them."""
         state = self.probe_dir / "state.json"
         state.unlink(missing_ok=True)
-        (self.probe_dir / "request").touch()
+        request = self.probe_dir / "request"
+        request.with_suffix(".tmp").write_text("".join(f"{c}\n" for c in controls))
+        request.with_suffix(".tmp").rename(request)
 
         def answered():
             if not self.running():
@@ -197,31 +200,20 @@ def shown_top_levels(snapshot):
     return [w for w in snapshot["windows"] if w["mapped"] and not w["popup"]]
 
 
-def named(window, name):
-    """The widget that carries a control's name from the window's description."""
-    for widget in widgets(window["root"]):
-        if widget["name"] == name:
-            return widget
-    return None
-
-
-def web_view(widget):
-    """The WebKit view inside a browser control (or the control itself)."""
-    for w in widgets(widget):
-        if w["type"].startswith("WebKit") and "uri" in w:
+def shown_web_view(window):
+    for w in widgets(window["root"]):
+        if w["type"].startswith("WebKit") and "uri" in w and w["mapped"]:
             return w
     return None
 
 
-def labels(widget):
-    return [w for w in widgets(widget) if w["type"] == "GtkLabel"]
-
-
-def on_screen(window, widget, dx=None, dy=None):
-    """Screen coordinates of a point in a widget (its centre by default)."""
-    x = widget["x"] + (widget["width"] // 2 if dx is None else dx)
-    y = widget["y"] + (widget["height"] // 2 if dy is None else dy)
-    return window["originX"] + x, window["originY"] + y
+def shown_button(window, caption):
+    """The mapped button whose label reads caption (mnemonics shown plain)."""
+    for w in widgets(window["root"]):
+        if w["type"] == "GtkButton" and w["mapped"]:
+            if any(l.get("text") == caption for l in widgets(w) if l["type"] == "GtkLabel"):
+                return w
+    return None
 
 
 # --- X ------------------------------------------------------------------------
@@ -288,7 +280,7 @@ class ProgramTestCase(unittest.TestCase):
     """Each test gets its own shop, stub browser and program, and ends them."""
 
     def setUp(self):
-        for name, value in (("KAMENG_E2E_BINARY", BINARY), ("KAMENG_E2E_PROBE", PROBE),
+        for name, value in (("KAMENG_E2E_BINARY", BINARY),
                             ("KAMENG_DEMO_SERVER", DEMO_SERVER), ("DISPLAY", os.environ.get("DISPLAY"))):
             if not value:
                 self.fail(f"{name} is not set: run through ctest (tests/e2e/CMakeLists.txt)")
@@ -302,35 +294,53 @@ class ProgramTestCase(unittest.TestCase):
         self.addCleanup(self.program.stop)
         self.xid = wait_for(lambda: x_window_of(self.program.process.pid), "the main window")
 
+    def state(self, *names):
+        """The main window as GTK shows it, and MainWindow's controls as
+        the framework holds them (by name; "" for the window itself)."""
+        def ready():
+            snapshot = self.program.snapshot(*(f"MainWindow/{n}" for n in names))
+            window = main_window(snapshot)
+            if window is None:
+                return None
+            controls = {n: snapshot["controls"][f"MainWindow/{n}"] for n in names}
+            return window, controls
+        return wait_for(ready, "the main window in the probe's report")
+
     def window(self):
-        return wait_for(lambda: main_window(self.program.snapshot()), "the main window in the probe")
+        return self.state()[0]
+
+    def control(self, name):
+        return self.state(name)[1][name]
 
     def wait_until_painted(self, page="/Register.aspx"):
         wait_for(lambda: self.shop.painted(page), f"{page} to be painted")
 
-    def widget(self, name):
-        found = named(self.window(), name)
-        self.assertIsNotNone(found, f"no widget carries the name {name}")
-        return found
-
-    def main_view(self):
-        return web_view(self.widget("超文本浏览框1"))
+    def page_uri(self):
+        view = shown_web_view(self.window())
+        return view["uri"] if view else None
 
     def wait_for_page(self, url):
-        return wait_for(lambda: (self.main_view() or {}).get("uri") == url,
-                        f"the main browser to show {url}")
+        return wait_for(lambda: self.page_uri() == url, f"the main browser to show {url}")
 
-    def click_widget(self, name):
+    def click_control(self, name, parent=None):
+        """Clicks the middle of a control of MainWindow; a control inside
+        another (the link in the status bar) names that one as parent."""
+        names = [name] + ([parent] if parent else [])
+        window, controls = self.state(*names)
+        c = controls[name]
+        x, y = c["left"] + c["width"] // 2, c["top"] + c["height"] // 2
+        if parent:
+            x, y = x + controls[parent]["left"], y + controls[parent]["top"]
+        click(window["originX"] + x, window["originY"] + y)
+
+    def page_point(self, x, y):
+        """Screen coordinates of x, y in the page that the main browser shows."""
         window = self.window()
-        widget = named(window, name)
-        self.assertIsNotNone(widget, f"no widget carries the name {name}")
-        click(*on_screen(window, widget))
+        view = shown_web_view(window)
+        return window["originX"] + view["x"] + x, window["originY"] + view["y"] + y
 
     def click_in_page(self, x, y):
-        """Clicks at x, y of the page in the main browser."""
-        window = self.window()
-        click(*on_screen(window, web_view(named(window, "超文本浏览框1")), x, y))
+        click(*self.page_point(x, y))
 
     def hover_in_page(self, x, y):
-        window = self.window()
-        hover(*on_screen(window, web_view(named(window, "超文本浏览框1")), x, y))
+        hover(*self.page_point(x, y))

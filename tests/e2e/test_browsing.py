@@ -3,8 +3,8 @@
 
 import unittest
 
-from kameng_e2e import (SITE, ProgramTestCase, key, labels, named,
-                        shown_top_levels, visible_x_windows, wait_for)
+from kameng_e2e import (SITE, ProgramTestCase, key, shown_top_levels, visible_x_windows,
+                        wait_for)
 
 # Places in the shop pages (demo/site/shop.css gives the menu and the tool
 # row fixed sizes): the menu's links are 100 x 32 from 0, 50; the tool row's
@@ -16,37 +16,33 @@ NO_LINK = (600, 25)       # the page header
 
 
 class StatusBar(ProgramTestCase):
-    def status_text(self):
-        bar = named(self.window(), "状态条1")
-        parts = sorted((l for l in labels(bar) if l["mapped"] or l["visible"]), key=lambda l: l["x"])
-        return parts[0].get("text") if parts else None
+    def status_part_0(self):
+        return self.control("状态条1")["parts"][0]["text"]
 
     def test_part_0_mirrors_the_link_under_the_pointer(self):
         self.wait_until_painted()
         self.hover_in_page(*MENU_GOODS)
-        wait_for(lambda: self.status_text() == f"{SITE}/goods.html", "the link's address in part 0")
+        wait_for(lambda: self.status_part_0() == f"{SITE}/goods.html", "the link's address in part 0")
         self.hover_in_page(*NO_LINK)
-        wait_for(lambda: self.status_text() == "", "part 0 to clear off the link")
+        wait_for(lambda: self.status_part_0() == "", "part 0 to clear off the link")
 
 
 class NewWindows(ProgramTestCase):
-    def assert_one_window(self):
+    def assert_loads_in_the_main_window(self, page):
+        self.wait_for_page(f"{SITE}{page}")
+        self.wait_until_painted(page)
         self.assertEqual(len(shown_top_levels(self.program.snapshot())), 1)
         self.assertEqual(len(visible_x_windows(self.program.process.pid)), 1)
 
     def test_link_for_a_new_window_loads_in_the_main_window(self):
         self.wait_until_painted()
         self.click_in_page(*MENU_NOTICE)
-        self.wait_for_page(f"{SITE}/notice.html")
-        self.wait_until_painted("/notice.html")
-        self.assert_one_window()
+        self.assert_loads_in_the_main_window("/notice.html")
 
     def test_window_open_loads_in_the_main_window(self):
         self.wait_until_painted()
         self.click_in_page(*POPUP_BUTTON)
-        self.wait_for_page(f"{SITE}/help.html")
-        self.wait_until_painted("/help.html")
-        self.assert_one_window()
+        self.assert_loads_in_the_main_window("/help.html")
 
 
 class Home(ProgramTestCase):
@@ -55,16 +51,16 @@ class Home(ProgramTestCase):
         goods = f"{SITE}/goods.html"
         self.click_in_page(*MENU_GOODS)
         self.wait_for_page(goods)
-        wait_for(lambda: named(self.window(), "编辑框1")["text"] == goods, "the box to follow the page")
+        wait_for(lambda: self.control("编辑框1")["text"] == goods, "the box to follow the page")
         loads = self.shop.count("/goods.html")
 
         key(self.xid, "alt+g")
         wait_for(lambda: self.shop.count("/goods.html") == loads + 1, "Alt+G to reload the page")
-        self.click_widget("按钮1")
+        self.click_control("按钮1")
         wait_for(lambda: self.shop.count("/goods.html") == loads + 2, "主页 to reload the page")
 
         self.assertEqual(self.shop.count("/Register.aspx"), 1)
-        self.assertEqual(self.main_view()["uri"], goods)
+        self.assertEqual(self.page_uri(), goods)
 
 
 if __name__ == "__main__":
