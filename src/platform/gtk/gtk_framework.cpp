@@ -91,7 +91,7 @@ gboolean GtkFramework::onDestroyDue(gpointer self) {
     return G_SOURCE_REMOVE;
 }
 
-void GtkFramework::destroyNow(const std::string& name) {
+void GtkFramework::destroyNow(std::string name) {
     std::erase(pendingDestruction_, name);
     TopWindow* w = window(name);
     if (!w || w->closing()) return;
@@ -266,6 +266,20 @@ void GtkFramework::navigate(const ControlId& id, std::string_view address) {
 
 void GtkFramework::browserCommand(const ControlId& id, int command) {
     if (auto* b = browser(id)) b->command(command);
+}
+
+GtkWidget* GtkFramework::widgetOf(const ControlId& id) const {
+    if (id.isWindow()) {
+        TopWindow* w = window(id.window);
+        return w ? GTK_WIDGET(w->gtkWindow()) : nullptr;
+    }
+    Control* c = control(id);
+    return c ? c->slot() : nullptr;
+}
+
+int GtkFramework::drawnStatusPartRightEdge(const ControlId& id, int part) const {
+    auto* bar = statusBar(id);
+    return bar ? bar->drawnPartRightEdge(part) : 0;
 }
 
 // --- the loop -----------------------------------------------------------------

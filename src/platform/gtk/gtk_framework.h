@@ -65,6 +65,12 @@ public:
     void waitForEvents(int milliseconds) override;
     std::uint32_t tickCount() const override;
 
+    // What shows a window (its GtkWindow) or a control (the widget placed
+    // in its parent; null for a timer). For tests and diagnostics.
+    GtkWidget* widgetOf(const ControlId& id) const;
+    // Where a status bar part ends as the bar is drawn, from its left edge.
+    int drawnStatusPartRightEdge(const ControlId& bar, int part) const;
+
 protected:
     void runLoop() override;
 
@@ -82,8 +88,9 @@ private:
     StatusBarControl* statusBar(const ControlId& id) const;
     BrowserControl* browser(const ControlId& id) const;
     // Raises will be destroyed, then takes the window down; ends the loop
-    // when it was the last.
-    void destroyNow(const std::string& name);
+    // when it was the last. Takes the name by value: callers pass names
+    // from lists that the handlers change.
+    void destroyNow(std::string name);
     static gboolean onDestroyDue(gpointer self);
 
     std::map<std::string, std::unique_ptr<TopWindow>, std::less<>> windows_;

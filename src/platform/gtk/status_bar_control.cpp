@@ -46,6 +46,21 @@ std::string StatusBarControl::partText(int part) const {
 
 int StatusBarControl::partWidth(int part) const { return hasPart(part) ? parts_[part].width : 0; }
 
+int StatusBarControl::partRightEdge(int part, int barWidth) const {
+    // Right edges are running sums of the widths; -1 runs to the end.
+    int right = 0;
+    for (int i = 0; i <= part && i < static_cast<int>(parts_.size()); ++i) {
+        const int left = right;
+        right = parts_[i].width == -1 ? barWidth : left + parts_[i].width;
+        right = std::max(left, right);
+    }
+    return right;
+}
+
+int StatusBarControl::drawnPartRightEdge(int part) const {
+    return partRightEdge(part, gtk_widget_get_allocated_width(face()));
+}
+
 gboolean StatusBarControl::onDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
     // The layout draws its children after this, on top of the parts.
     if (gtk_cairo_should_draw_window(cr, gtk_layout_get_bin_window(GTK_LAYOUT(widget))))
@@ -67,10 +82,10 @@ void StatusBarControl::draw(cairo_t* cr) const {
     pango_layout_set_font_description(layout.get(), font.get());
     pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
 
-    // Right edges are running sums of the widths; -1 runs to the end.
-    int left = 0;
-    for (const Part& part : parts_) {
-        int right = part.width == -1 ? width : left + part.width;
+    for (int i = 0; i < static_cast<int>(parts_.size()); ++i) {
+        const int left = i == 0 ? 0 : partRightEdge(i - 1, width);
+        const int right = partRightEdge(i, width);
+        const Part& part = parts_[i];
         if (right > left) {
             cairo_save(cr);
             cairo_rectangle(cr, left, 1, right - left - 1, height - 1);
@@ -89,7 +104,6 @@ void StatusBarControl::draw(cairo_t* cr) const {
                 cairo_stroke(cr);
             }
         }
-        left = std::max(left, right);
     }
 }
 

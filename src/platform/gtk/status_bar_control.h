@@ -24,6 +24,10 @@ public:
     void setPartWidth(int part, int width);
     std::string partText(int part) const;
     int partWidth(int part) const;
+    // Where a part ends in a bar of the given width, from its left edge.
+    int partRightEdge(int part, int barWidth) const;
+    // Where the part ends as the bar is drawn now.
+    int drawnPartRightEdge(int part) const;
 
 private:
     struct Part {

@@ -93,7 +93,9 @@ void TopWindow::buildControls() {
         control->placeIn(GTK_LAYOUT(layout_));
         controls_.push_back(std::move(control));
     }
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) order_.push_back(it->get());
+    // Timers show nothing and take no place in the stacking.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if ((*it)->slot()) order_.push_back(it->get());
 }
 
 Control* TopWindow::control(std::string_view name) const {
@@ -193,14 +195,15 @@ void TopWindow::expectGeometry() {
 }
 
 void TopWindow::observeGeometry() {
-    if (closing_ || !gtk_widget_get_realized(window_) || !shown()) return;
+    if (closing_ || iconified_ || !gtk_widget_get_realized(window_) || !shown()) return;
     GdkWindow* gdkWindow = gtk_widget_get_window(window_);
-    const FrameExtents actual = measureFrameExtents(gdkWindow);
+    const FrameExtents actual = currentFrameExtents(gdkWindow);
     const int width = gdk_window_get_width(gdkWindow);
     const int height = gdk_window_get_height(gdkWindow);
-    GdkRectangle frame{};
-    gdk_window_get_frame_extents(gdkWindow, &frame);
-    const Rect observed{frame.x, frame.y, frame.width, frame.height};
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gdkWindow, &originX, &originY);
+    const Rect observed{originX - actual.left, originY - actual.top,
+                        width + actual.left + actual.right, height + actual.top + actual.bottom};
     const bool normal = !maximised_ && !iconified_;
 
     if (pending_) {
@@ -262,14 +265,33 @@ gboolean TopWindow::onConfigure(GtkWidget*, GdkEventConfigure*, gpointer self) {
 gboolean TopWindow::onWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self) {
     auto* window = static_cast<TopWindow*>(self);
     const bool wasMaximised = window->maximised_;
+    const bool wasIconified = window->iconified_;
     window->maximised_ = (event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED) != 0;
     window->iconified_ = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
+    if (wasIconified != window->iconified_) {
+        std::weak_ptr<int> alive = window->life_;
+        window->iconifiedChanged();
+        if (alive.expired()) return FALSE;
+    }
     if (wasMaximised != window->maximised_) {
         window->applySizeHints();
         // Back to exactly the rectangle it had before.
         if (!window->maximised_ && !window->iconified_) window->applyOuter(window->normalOuter_);
     }
     return FALSE;
+}
+
+void TopWindow::iconifiedChanged() {
+    // As on Windows, a minimised window has an empty client area; the
+    // layout runs for it, and again when the window comes back.
+    const int oldWidth = clientWidth_, oldHeight = clientHeight_;
+    if (iconified_) {
+        clientWidth_ = clientHeight_ = 0;
+    } else {
+        clientWidth_ = std::max(0, outer_.width - frame_.left - frame_.right);
+        clientHeight_ = std::max(0, outer_.height - frame_.top - frame_.bottom);
+    }
+    notifyChanges(outer_, oldWidth, oldHeight);
 }
 
 // --- operations -------------------------------------------------------------

@@ -57,6 +57,7 @@ public:
     // A second load: restores a minimised window, else brings it forward.
     void restoreOrActivate();
     bool isActive() const;
+    GtkWidget* layout() const { return layout_; }
 
     void setZOrder(ZOrder code);
     void setControlZOrder(Control& control, ZOrder code);
@@ -99,6 +100,7 @@ private:
     void adopt(const Rect& outer, int clientWidth, int clientHeight);
     void notifyChanges(const Rect& oldOuter, int oldClientWidth, int oldClientHeight);
     void expectGeometry();
+    void iconifiedChanged();
     Rect centred(const Rect& outer) const;
     bool keyPressed(const GdkEventKey& event);
     std::vector<StatusBarControl*> statusBars() const;

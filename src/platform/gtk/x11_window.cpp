@@ -64,7 +64,12 @@ std::uintptr_t nativeWindowId(GdkWindow* window) {
     return window && GDK_IS_X11_WINDOW(window) ? GDK_WINDOW_XID(window) : 0;
 }
 
-FrameExtents measureFrameExtents(GdkWindow* window) {
+FrameExtents currentFrameExtents(GdkWindow* window) {
+    if (window && GDK_IS_X11_WINDOW(window)) {
+        Display* display = GDK_WINDOW_XDISPLAY(window);
+        Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
+        if (auto stated = readFrameProperty(display, GDK_WINDOW_XID(window), extents)) return *stated;
+    }
     GdkRectangle frame{};
     gdk_window_get_frame_extents(window, &frame);
     int x = 0, y = 0;

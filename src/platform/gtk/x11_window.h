@@ -22,7 +22,8 @@ std::optional<FrameExtents> requestFrameExtents(GdkWindow* window);
 // The X11 id of a realized window, 0 when it is not an X11 window.
 std::uintptr_t nativeWindowId(GdkWindow* window);
 
-// The frame of a mapped window, measured from its frame and client areas.
-FrameExtents measureFrameExtents(GdkWindow* window);
+// The frame of a mapped window as the window manager states it
+// (_NET_FRAME_EXTENTS), else as measured from the frame window.
+FrameExtents currentFrameExtents(GdkWindow* window);
 
 }  // namespace kameng::gtk

@@ -1,0 +1,94 @@
+#include "desktop_user.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <gdk/gdkx.h>
+
+#include <algorithm>
+
+namespace kameng::gtk::testing {
+namespace {
+
+Display* xDisplay() { return gdk_x11_display_get_xdisplay(gdk_display_get_default()); }
+
+Window xWindowOf(const GtkFramework& framework, std::string_view window) {
+    return static_cast<Window>(framework.windowHandle(ControlId(window)));
+}
+
+Rect propertyRect(const GtkFramework& framework, const ControlId& control) {
+    return {framework.getProperty(control, prop::Left).number(),
+            framework.getProperty(control, prop::Top).number(),
+            framework.getProperty(control, prop::Width).number(),
+            framework.getProperty(control, prop::Height).number()};
+}
+
+}  // namespace
+
+Rect shownRectInClient(const GtkFramework& framework, const ControlId& control) {
+    GtkWidget* top = framework.widgetOf(ControlId(control.window));
+    GtkWidget* widget = framework.widgetOf(control);
+    if (!top || !widget || !gtk_widget_get_mapped(widget)) return propertyRect(framework, control);
+    int x = 0, y = 0;
+    gtk_widget_translate_coordinates(widget, top, 0, 0, &x, &y);
+    return {x, y, gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget)};
+}
+
+bool waitUntilViewable(GtkFramework& framework, std::string_view window) {
+    const gint64 deadline = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+    for (;;) {
+        GtkWidget* top = framework.widgetOf(ControlId(window));
+        if (!top) return false;
+        GdkWindow* gdkWindow = gtk_widget_get_window(top);
+        // Mapped is not enough: the window manager may map it before the
+        // window has taken its size.
+        if (gdkWindow && gdk_window_is_viewable(gdkWindow) &&
+            gdk_window_get_width(gdkWindow) == std::max(1, framework.clientWidth(window)) &&
+            gdk_window_get_height(gdkWindow) == std::max(1, framework.clientHeight(window)))
+            return true;
+        if (g_get_monotonic_time() > deadline) return false;
+        framework.waitForEvents(10);
+    }
+}
+
+void movePointerTo(GtkFramework& framework, const ControlId& control, int x, int y) {
+    waitUntilViewable(framework, control.window);
+    GtkWidget* top = framework.widgetOf(ControlId(control.window));
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(top), &originX, &originY);
+    const Rect r = shownRectInClient(framework, control);
+    Display* display = xDisplay();
+    XTestFakeMotionEvent(display, -1, originX + r.left + x, originY + r.top + y, CurrentTime);
+    XFlush(display);
+}
+
+void clickControl(GtkFramework& framework, const ControlId& control) {
+    const Rect r = shownRectInClient(framework, control);
+    movePointerTo(framework, control, r.width / 2, r.height / 2);
+    Display* display = xDisplay();
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XFlush(display);
+}
+
+void requestClose(GtkFramework& framework, std::string_view window) {
+    Display* display = xDisplay();
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = xWindowOf(framework, window);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+void requestMinimise(GtkFramework& framework, std::string_view window) {
+    waitUntilViewable(framework, window);
+    Display* display = xDisplay();
+    XIconifyWindow(display, xWindowOf(framework, window), DefaultScreen(display));
+    XFlush(display);
+}
+
+}  // namespace kameng::gtk::testing
