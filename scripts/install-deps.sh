@@ -8,7 +8,7 @@ packages=(
   libgtk-3-dev libwebkit2gtk-4.1-dev libcurl4-openssl-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  libxtst-dev xvfb openbox xdotool x11-utils imagemagick fonts-wqy-zenhei
+  libxtst-dev xvfb openbox xdotool wmctrl x11-utils imagemagick fonts-wqy-zenhei
   python3 curl procps
 )
 
