@@ -64,6 +64,8 @@ bool GtkFramework::loadWindow(const WindowDescription& description, std::string_
                                                owner ? owner->gtkWindow() : nullptr);
     TopWindow* w = created.get();
     windows_.emplace(name, std::move(created));
+    // A quit asked for when the last window went is void once there is one again.
+    quit_ = false;
     auto stillThere = [&] { return window(name) == w; };
 
     if (!w->raise(Event::Created) || !stillThere()) return true;

@@ -49,6 +49,7 @@ TopWindow::TopWindow(WindowOwner& owner, const WindowDescription& description,
             owner_.rememberFrame(border_, frame_);
         }
     }
+    normalFrame_ = frame_;
     outer_ = description_.centred ? centred(description_.rect) : description_.rect;
     normalOuter_ = outer_;
     clientWidth_ = std::max(0, outer_.width - frame_.left - frame_.right);
@@ -150,11 +151,12 @@ void TopWindow::applySizeHints() {
     GtkWindow* window = GTK_WINDOW(window_);
     if (fixedFrame() && !maximised_) {
         // One pixel of play keeps the window resizable, hence maximisable,
-        // for the window manager; a user's resize is undone.
+        // for the window manager; a user's resize is undone by pinning the
+        // size for a moment.
         GdkGeometry geometry{};
         geometry.min_width = geometry.max_width = std::max(1, clientWidth_);
         geometry.min_height = std::max(1, clientHeight_);
-        geometry.max_height = geometry.min_height + 1;
+        geometry.max_height = geometry.min_height + (pinned_ ? 0 : 1);
         gtk_window_set_geometry_hints(window, nullptr, &geometry,
                                       static_cast<GdkWindowHints>(GDK_HINT_MIN_SIZE | GDK_HINT_MAX_SIZE));
     } else {
@@ -215,7 +217,7 @@ void TopWindow::observeGeometry() {
                    height == std::max(1, clientHeight_)) {
             // The request landed in a frame other than the one assumed: keep
             // the outer rectangle the program asked for.
-            frame_ = actual;
+            frame_ = normalFrame_ = actual;
             if (border_ != border::None) owner_.rememberFrame(border_, actual);
             Rect wanted = *pending_;
             pending_.reset();
@@ -227,12 +229,20 @@ void TopWindow::observeGeometry() {
         }
     }
     frame_ = actual;
-    if (fixedFrame() && normal && !pendingExpiry_ &&
-        (width != std::max(1, clientWidth_) || height != std::max(1, clientHeight_)) &&
-        shown()) {
-        // The user cannot change the size of a fixed frame.
+    if (normal) normalFrame_ = actual;
+    if (fixedFrame() && normal && !reverting_ &&
+        (width != std::max(1, clientWidth_) || height != std::max(1, clientHeight_))) {
+        // The user cannot change the size of a fixed frame. (Should the
+        // window manager insist, its size is taken the next time.)
+        reverting_ = true;
+        pinned_ = true;
         applyOuter({observed.left, observed.top, outer_.width, outer_.height});
         return;
+    }
+    reverting_ = false;
+    if (pinned_) {
+        pinned_ = false;
+        applySizeHints();
     }
     adopt(observed, width, height);
 }
@@ -275,8 +285,11 @@ gboolean TopWindow::onWindowState(GtkWidget*, GdkEventWindowState* event, gpoint
     }
     if (wasMaximised != window->maximised_) {
         window->applySizeHints();
-        // Back to exactly the rectangle it had before.
-        if (!window->maximised_ && !window->iconified_) window->applyOuter(window->normalOuter_);
+        // Back to exactly the rectangle it had before, in its normal frame.
+        if (!window->maximised_ && !window->iconified_) {
+            window->frame_ = window->normalFrame_;
+            window->applyOuter(window->normalOuter_);
+        }
     }
     return FALSE;
 }
@@ -392,6 +405,7 @@ void TopWindow::setBorder(int border) {
     applyBorder();
     if (border_ == border::None) frame_ = {};
     else if (auto known = owner_.knownFrame(border_)) frame_ = *known;
+    if (!maximised_) normalFrame_ = frame_;
     // The outer rectangle stays; the client area follows the new frame.
     applyOuter(outer_);
 }

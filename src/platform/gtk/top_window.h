@@ -120,6 +120,9 @@ private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     FrameExtents frame_;
+    FrameExtents normalFrame_;  // the frame while neither maximised nor minimised
+    bool reverting_ = false;    // undoing a user's resize of a fixed frame
+    bool pinned_ = false;       // size hints without play while reverting
     bool maximised_ = false;
     bool iconified_ = false;
     // A rectangle asked of the window manager and not yet seen; geometry

@@ -1,0 +1,58 @@
+#include "gtk_test.h"
+
+#include <cstdlib>
+#include <iostream>
+
+namespace kameng::gtk::testing {
+
+GtkTest::GtkTest() {
+    if (!GtkFramework::initialiseToolkit()) {
+        std::cerr << "these tests need an X display (run them through with-xvfb.sh)\n";
+        std::abort();
+    }
+    framework_ = std::make_unique<GtkFramework>();
+}
+
+void GtkTest::TearDown() {
+    framework_->processEvents();
+    framework_.reset();
+}
+
+bool GtkTest::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    const gint64 deadline = g_get_monotonic_time() + gint64{timeoutMs} * 1000;
+    for (;;) {
+        if (condition()) return true;
+        if (g_get_monotonic_time() > deadline) return false;
+        framework_->waitForEvents(20);
+    }
+}
+
+void GtkTest::pause(int milliseconds) {
+    const gint64 end = g_get_monotonic_time() + gint64{milliseconds} * 1000;
+    while (g_get_monotonic_time() < end) framework_->waitForEvents(20);
+}
+
+Rect GtkTest::rectOf(const ControlId& id) {
+    return {fw().getProperty(id, prop::Left).number(), fw().getProperty(id, prop::Top).number(),
+            fw().getProperty(id, prop::Width).number(), fw().getProperty(id, prop::Height).number()};
+}
+
+ControlDescription controlOf(Kind kind, std::string name, Rect rect, std::string text) {
+    ControlDescription d;
+    d.kind = kind;
+    d.name = std::move(name);
+    d.rect = rect;
+    d.text = std::move(text);
+    return d;
+}
+
+WindowDescription windowOf(std::string name, Rect rect, int border) {
+    WindowDescription d;
+    d.name = std::move(name);
+    d.title = d.name;
+    d.rect = rect;
+    d.border = border;
+    return d;
+}
+
+}  // namespace kameng::gtk::testing
