@@ -5,15 +5,19 @@
 
 namespace kameng::gtk::testing {
 
-GtkTest::GtkTest() {
-    if (!GtkFramework::initialiseToolkit()) {
-        std::cerr << "these tests need an X display (run them through with-xvfb.sh)\n";
-        std::abort();
+GtkFramework& GtkTest::fw() {
+    if (!framework_) {
+        if (!GtkFramework::initialiseToolkit()) {
+            std::cerr << "these tests need an X display (run them through with-xvfb.sh)\n";
+            std::abort();
+        }
+        framework_ = std::make_unique<GtkFramework>();
     }
-    framework_ = std::make_unique<GtkFramework>();
+    return *framework_;
 }
 
 void GtkTest::TearDown() {
+    if (!framework_) return;
     framework_->processEvents();
     framework_.reset();
 }
@@ -23,13 +27,13 @@ bool GtkTest::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     for (;;) {
         if (condition()) return true;
         if (g_get_monotonic_time() > deadline) return false;
-        framework_->waitForEvents(20);
+        fw().waitForEvents(20);
     }
 }
 
 void GtkTest::pause(int milliseconds) {
     const gint64 end = g_get_monotonic_time() + gint64{milliseconds} * 1000;
-    while (g_get_monotonic_time() < end) framework_->waitForEvents(20);
+    while (g_get_monotonic_time() < end) fw().waitForEvents(20);
 }
 
 Rect GtkTest::rectOf(const ControlId& id) {

@@ -14,10 +14,11 @@ namespace kameng::gtk::testing {
 
 class GtkTest : public ::testing::Test {
 protected:
-    GtkTest();
     void TearDown() override;
 
-    GtkFramework& fw() { return *framework_; }
+    // Made on first use, so that a derived fixture's members can prepare
+    // what GLib must see before GTK starts.
+    GtkFramework& fw();
     // Dispatches events until the condition holds; false after the deadline.
     bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
     void pause(int milliseconds);

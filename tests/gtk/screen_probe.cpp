@@ -1,6 +1,8 @@
 #include "screen_probe.h"
 
-#include <gdk/gdk.h>
+#include "platform/gtk/gtk_framework.h"
+
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +44,43 @@ Rgb pixelOnScreen(int x, int y) {
     Rgb colour{p[0], p[1], p[2]};
     g_object_unref(pixbuf);
     return colour;
+}
+
+ScreenShot::ScreenShot(Rect area)
+    : pixbuf_(gdk_pixbuf_get_from_window(gdk_get_default_root_window(), area.left, area.top,
+                                         area.width, area.height)) {}
+
+ScreenShot::~ScreenShot() {
+    if (pixbuf_) g_object_unref(pixbuf_);
+}
+
+Rgb ScreenShot::at(int x, int y) const {
+    if (!pixbuf_ || x < 0 || y < 0 || x >= gdk_pixbuf_get_width(pixbuf_) ||
+        y >= gdk_pixbuf_get_height(pixbuf_))
+        return {};
+    const guchar* p = gdk_pixbuf_read_pixels(pixbuf_) + y * gdk_pixbuf_get_rowstride(pixbuf_) +
+                      x * gdk_pixbuf_get_n_channels(pixbuf_);
+    return {p[0], p[1], p[2]};
+}
+
+int ScreenShot::count(Rect within, Rgb colour, int tolerance) const {
+    int n = 0;
+    for (int y = within.top; y < within.top + within.height; ++y)
+        for (int x = within.left; x < within.left + within.width; ++x)
+            if (near(at(x, y), colour, tolerance)) ++n;
+    return n;
+}
+
+bool ScreenShot::save(const std::string& path) const {
+    return pixbuf_ && gdk_pixbuf_save(pixbuf_, path.c_str(), "png", nullptr, nullptr);
+}
+
+Rect clientOnScreen(const GtkFramework& framework, std::string_view window) {
+    GtkWidget* top = framework.widgetOf(ControlId(window));
+    if (!top || !gtk_widget_get_window(top)) return {};
+    int x = 0, y = 0;
+    gdk_window_get_origin(gtk_widget_get_window(top), &x, &y);
+    return {x, y, framework.clientWidth(window), framework.clientHeight(window)};
 }
 
 bool near(Rgb a, Rgb b, int tolerance) {
