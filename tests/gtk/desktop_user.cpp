@@ -6,6 +6,7 @@
 #include <gdk/gdkx.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace kameng::gtk::testing {
 namespace {
@@ -64,11 +65,39 @@ void movePointerTo(GtkFramework& framework, const ControlId& control, int x, int
 
 void clickControl(GtkFramework& framework, const ControlId& control) {
     const Rect r = shownRectInClient(framework, control);
-    movePointerTo(framework, control, r.width / 2, r.height / 2);
+    clickControlAt(framework, control, r.width / 2, r.height / 2);
+}
+
+void clickControlAt(GtkFramework& framework, const ControlId& control, int x, int y) {
+    movePointerTo(framework, control, x, y);
     Display* display = xDisplay();
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
+}
+
+void pressKey(unsigned long keysym, std::initializer_list<unsigned long> modifiers) {
+    Display* display = xDisplay();
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), True, CurrentTime);
+    const KeyCode key = XKeysymToKeycode(display, keysym);
+    XTestFakeKeyEvent(display, key, True, CurrentTime);
+    XTestFakeKeyEvent(display, key, False, CurrentTime);
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, *it), False, CurrentTime);
+    XFlush(display);
+}
+
+bool waitUntilActive(GtkFramework& framework, std::string_view window) {
+    if (!waitUntilViewable(framework, window)) return false;
+    const gint64 deadline = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+    for (;;) {
+        GtkWidget* top = framework.widgetOf(ControlId(window));
+        if (!top) return false;
+        if (gtk_window_is_active(GTK_WINDOW(top))) return true;
+        if (g_get_monotonic_time() > deadline) return false;
+        framework.waitForEvents(10);
+    }
 }
 
 void requestClose(GtkFramework& framework, std::string_view window) {
