@@ -76,9 +76,13 @@ void HyperLinkControl::draw(cairo_t* cr) const {
     // The control's own area, not its face's (which may be larger).
     const int width = std::max(0, rect().width);
     const int height = std::max(0, rect().height);
+    // The background hides what lies beneath (a status bar's part text).
     if (d.background) {
         setSourceColour(cr, *d.background);
         cairo_paint(cr);
+    } else {
+        GtkWidget* top = gtk_widget_get_toplevel(face());
+        gtk_render_background(gtk_widget_get_style_context(top), cr, 0, 0, width, height);
     }
     Rgb colour = hovered_ ? d.hoverColour.value_or(kHover)
                  : visited_ ? d.visitedColour.value_or(kVisited)
