@@ -68,10 +68,37 @@ void clickControl(GtkFramework& framework, const ControlId& control) {
     clickControlAt(framework, control, r.width / 2, r.height / 2);
 }
 
-void clickControlAt(GtkFramework& framework, const ControlId& control, int x, int y) {
+void clickControlAt(GtkFramework& framework, const ControlId& control, int x, int y,
+                    std::initializer_list<unsigned long> modifiers) {
     movePointerTo(framework, control, x, y);
     Display* display = xDisplay();
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), True, CurrentTime);
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, modifier), False, CurrentTime);
+    XFlush(display);
+}
+
+void dragControl(GtkFramework& framework, const ControlId& control, int x, int y, int dx, int dy) {
+    movePointerTo(framework, control, x, y);
+    GtkWidget* top = framework.widgetOf(ControlId(control.window));
+    int originX = 0, originY = 0;
+    gdk_window_get_origin(gtk_widget_get_window(top), &originX, &originY);
+    const Rect r = shownRectInClient(framework, control);
+    const int startX = originX + r.left + x, startY = originY + r.top + y;
+    Display* display = xDisplay();
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XFlush(display);
+    // In steps, with time for the window manager to follow each.
+    constexpr int steps = 10;
+    for (int i = 1; i <= steps; ++i) {
+        framework.waitForEvents(20);
+        XTestFakeMotionEvent(display, -1, startX + dx * i / steps, startY + dy * i / steps, CurrentTime);
+        XFlush(display);
+    }
+    framework.waitForEvents(20);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
 }

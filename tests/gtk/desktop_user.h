@@ -18,7 +18,10 @@ bool waitUntilViewable(GtkFramework& framework, std::string_view window);
 // Presses and releases the left button over the centre of the control, or
 // over a point of it (relative to the control).
 void clickControl(GtkFramework& framework, const ControlId& control);
-void clickControlAt(GtkFramework& framework, const ControlId& control, int x, int y);
+void clickControlAt(GtkFramework& framework, const ControlId& control, int x, int y,
+                    std::initializer_list<unsigned long> modifiers = {});
+// Drags with the left button from a point of the control by (dx, dy).
+void dragControl(GtkFramework& framework, const ControlId& control, int x, int y, int dx, int dy);
 // Moves the pointer to a point of the control (relative to the control).
 void movePointerTo(GtkFramework& framework, const ControlId& control, int x, int y);
 // Presses and releases a key (an X keysym) with modifier keys held.
