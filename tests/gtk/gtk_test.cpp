@@ -41,22 +41,4 @@ Rect GtkTest::rectOf(const ControlId& id) {
             fw().getProperty(id, prop::Width).number(), fw().getProperty(id, prop::Height).number()};
 }
 
-ControlDescription controlOf(Kind kind, std::string name, Rect rect, std::string text) {
-    ControlDescription d;
-    d.kind = kind;
-    d.name = std::move(name);
-    d.rect = rect;
-    d.text = std::move(text);
-    return d;
-}
-
-WindowDescription windowOf(std::string name, Rect rect, int border) {
-    WindowDescription d;
-    d.name = std::move(name);
-    d.title = d.name;
-    d.rect = rect;
-    d.border = border;
-    return d;
-}
-
 }  // namespace kameng::gtk::testing

@@ -2,6 +2,7 @@
 // private X display that with-xvfb.sh provides, and waits with deadlines.
 #pragma once
 
+#include "descriptions.h"
 #include "desktop_user.h"
 #include "platform/gtk/gtk_framework.h"
 
@@ -27,8 +28,5 @@ protected:
 private:
     std::unique_ptr<GtkFramework> framework_;
 };
-
-ControlDescription controlOf(Kind kind, std::string name, Rect rect, std::string text = {});
-WindowDescription windowOf(std::string name, Rect rect, int border);
 
 }  // namespace kameng::gtk::testing

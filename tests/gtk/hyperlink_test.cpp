@@ -12,6 +12,13 @@ namespace {
 constexpr Rgb kNormal{0, 0, 255}, kHover{51, 153, 255}, kVisited{0, 96, 192};
 const std::string kAddress = "http://127.0.0.1:9/t/1234567890";
 
+ControlDescription webLink() {
+    ControlDescription link;
+    link.text = "站长的腾讯微博";
+    link.linkAddress = kAddress;
+    return link;
+}
+
 class LinkOpening : public GtkTest {
 protected:
     explicit LinkOpening(StubDesktop::Handlers handlers) : desktop(handlers) {}
@@ -72,10 +79,7 @@ protected:
 };
 
 TEST_F(LinkWithBrowser, OpensTheWebAddressAndTurnsVisited) {
-    ControlDescription link;
-    link.text = "站长的腾讯微博";
-    link.linkAddress = kAddress;
-    loadLink(link);
+    loadLink(webLink());
     EXPECT_TRUE(showsOnly(kNormal, {kHover, kVisited}));
 
     movePointerTo(fw(), {"W", "link"}, 50, 8);
@@ -115,20 +119,14 @@ TEST_F(LinkWithBrowser, DesktopServicesHandTheAddressToTheDefaultBrowser) {
 }
 
 TEST_F(LinkWithPageViewerOnly, FallsBackToTheProgramForWebPages) {
-    ControlDescription link;
-    link.text = "站长的腾讯微博";
-    link.linkAddress = kAddress;
-    loadLink(link);
+    loadLink(webLink());
     clickAndLeave();
     ASSERT_TRUE(waitUntil([&] { return desktop.opened() == std::vector<std::string>{kAddress}; }));
     EXPECT_TRUE(showsOnly(kVisited, {kNormal}));
 }
 
 TEST_F(LinkWithNoHandler, NothingOpensAndTheLinkStaysUnvisited) {
-    ControlDescription link;
-    link.text = "站长的腾讯微博";
-    link.linkAddress = kAddress;
-    loadLink(link);
+    loadLink(webLink());
     clickAndLeave();
     pause(500);
     EXPECT_TRUE(desktop.opened().empty());

@@ -1,18 +1,8 @@
 #include "showcase.h"
 
+#include "descriptions.h"
+
 namespace kameng::gtk::testing {
-namespace {
-
-ControlDescription make(Kind kind, std::string name, Rect rect, std::string text = {}) {
-    ControlDescription d;
-    d.kind = kind;
-    d.name = std::move(name);
-    d.rect = rect;
-    d.text = std::move(text);
-    return d;
-}
-
-}  // namespace
 
 const char* const kShowcasePage = R"(<!doctype html><html><head><meta charset="utf-8">
 <title>澄枫卡盟</title></head>
@@ -30,29 +20,29 @@ WindowDescription showcaseWindow(Framework& framework, const std::string& pageAd
     w.border = border::Fixed;
     w.escCloses = true;
 
-    auto ziro = make(Kind::TransparentLabel, "透明标签1", {24, 170, 60, 16}, "ZIro");
+    auto ziro = controlOf(Kind::TransparentLabel, "透明标签1", {24, 170, 60, 16}, "ZIro");
     ziro.textColour = Rgb{255, 0, 255};
-    auto home = make(Kind::Button, "按钮1", {10, 8, 80, 24}, "主页(&G)");
-    auto off = make(Kind::Button, "按钮2", {100, 8, 80, 24}, "禁用");
-    auto counter = make(Kind::Label, "标签3", {190, 8, 100, 24}, "今日使用次数：");
-    auto hint = make(Kind::Label, "标签2", {300, 8, 320, 30}, "按下热键F11退出全屏");
+    auto home = controlOf(Kind::Button, "按钮1", {10, 8, 80, 24}, "主页(&G)");
+    auto off = controlOf(Kind::Button, "按钮2", {100, 8, 80, 24}, "禁用");
+    auto counter = controlOf(Kind::Label, "标签3", {190, 8, 100, 24}, "今日使用次数：");
+    auto hint = controlOf(Kind::Label, "标签2", {300, 8, 320, 30}, "按下热键F11退出全屏");
     hint.textColour = Rgb{255, 255, 255};
     hint.background = Rgb{0, 0, 0};
     hint.align = Align::Centre;
     hint.font = Font{"宋体", -21, 700, false, 134};
-    auto address = make(Kind::EditBox, "编辑框1", {10, 48, 400, 20}, "http://127.0.0.1/Register.aspx");
-    auto clock = make(Kind::Timer, "时钟1", {0, 0, 32, 32});
+    auto address = controlOf(Kind::EditBox, "编辑框1", {10, 48, 400, 20}, "http://127.0.0.1/Register.aspx");
+    auto clock = controlOf(Kind::Timer, "时钟1", {0, 0, 32, 32});
     clock.shown = false;
-    auto bar = make(Kind::StatusBar, "状态条1", {0, 428, 634, 20});
+    auto bar = controlOf(Kind::StatusBar, "状态条1", {0, 428, 634, 20});
     bar.statusParts = {300, 120};
-    auto link = make(Kind::HyperLink, "超级链接框1", {24, 256, 104, 16}, "站长的腾讯微博");
+    auto link = controlOf(Kind::HyperLink, "超级链接框1", {24, 256, 104, 16}, "站长的腾讯微博");
     link.linkAddress = "http://127.0.0.1:9/t/1234567890";
     link.textColour = Rgb{0, 0, 255};
     link.hoverColour = Rgb{51, 153, 255};
     link.visitedColour = Rgb{0, 96, 192};
     link.font = Font{"宋体", -12, 400, true, 134};
     link.pointer = Pointer::Hand;
-    auto web = make(Kind::Browser, "超文本浏览框1", {10, 80, 610, 300});
+    auto web = controlOf(Kind::Browser, "超文本浏览框1", {10, 80, 610, 300});
     web.address = pageAddress;
 
     w.controls = {ziro, home, off, counter, hint, address, clock, bar, link, web};

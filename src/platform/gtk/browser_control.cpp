@@ -144,15 +144,20 @@ gboolean BrowserControl::onDecidePolicy(WebKitWebView*, WebKitPolicyDecision* de
     return FALSE;
 }
 
-bool BrowserControl::decideNavigation(WebKitPolicyDecision* decision) {
-    // The decision outlives a handler that takes the window down.
-    GObjectPtr<WebKitPolicyDecision> hold(WEBKIT_POLICY_DECISION(g_object_ref(decision)));
+bool BrowserControl::askHandler(Event event, WebKitPolicyDecision* decision, std::string& address) {
     auto* action = webkit_navigation_policy_decision_get_navigation_action(
         WEBKIT_NAVIGATION_POLICY_DECISION(decision));
     EventArgs args;
-    args.address = requestUri(action);
-    bool alive = raiseWithAddress(Event::BeforeNavigate, args);
-    if (args.cancel || !alive || (offline_ && isNetworkAddress(args.address))) {
+    args.address = address = requestUri(action);
+    return raiseWithAddress(event, args) && !args.cancel;
+}
+
+bool BrowserControl::decideNavigation(WebKitPolicyDecision* decision) {
+    // The decision outlives a handler that takes the window down.
+    GObjectPtr<WebKitPolicyDecision> hold(WEBKIT_POLICY_DECISION(g_object_ref(decision)));
+    std::string address;
+    if (!askHandler(Event::BeforeNavigate, decision, address) ||
+        (offline_ && isNetworkAddress(address))) {
         webkit_policy_decision_ignore(decision);
         return true;
     }
@@ -161,12 +166,8 @@ bool BrowserControl::decideNavigation(WebKitPolicyDecision* decision) {
 
 bool BrowserControl::decideNewWindow(WebKitPolicyDecision* decision) {
     GObjectPtr<WebKitPolicyDecision> hold(WEBKIT_POLICY_DECISION(g_object_ref(decision)));
-    auto* action = webkit_navigation_policy_decision_get_navigation_action(
-        WEBKIT_NAVIGATION_POLICY_DECISION(decision));
-    EventArgs args;
-    args.address = requestUri(action);
-    bool alive = raiseWithAddress(Event::NewWindow, args);
-    if (args.cancel || !alive) {
+    std::string address;
+    if (!askHandler(Event::NewWindow, decision, address)) {
         webkit_policy_decision_ignore(decision);
         return true;
     }

@@ -41,6 +41,9 @@ private:
     // Raises an event that carries an address readable through property 11
     // while it runs. False when the control is gone afterwards.
     bool raiseWithAddress(Event event, EventArgs& args);
+    // Raises the event for a navigation WebKit asks about. True when the
+    // control still exists and the handler let the navigation go on.
+    bool askHandler(Event event, WebKitPolicyDecision* decision, std::string& address);
     bool decideNavigation(WebKitPolicyDecision* decision);
     bool decideNewWindow(WebKitPolicyDecision* decision);
     void setTextSize(int size);

@@ -2,29 +2,24 @@
 // its web or e-mail address in the user's program for it.
 #pragma once
 
-#include "platform/gtk/control.h"
+#include "platform/gtk/drawn_text_control.h"
 
 namespace kameng::gtk {
 
-class HyperLinkControl : public Control {
+class HyperLinkControl : public DrawnTextControl {
 public:
     HyperLinkControl(ControlHost& host, ControlDescription description, NativeHandle handle);
-
-    Value property(int number) const override;
-    void setProperty(int number, const Value& value) override;
 
     bool visited() const { return visited_; }
     bool hovered() const { return hovered_; }
 
 private:
-    static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
-    void draw(cairo_t* cr) const;
+    void draw(cairo_t* cr) const override;
     std::string shownText() const;
     std::string address() const;
     void setHovered(bool hovered);
     void open();
 
-    std::string caption_;
     bool hovered_ = false;
     bool visited_ = false;
 };

@@ -2,22 +2,16 @@
 // and pointer input passes through to it.
 #pragma once
 
-#include "platform/gtk/control.h"
+#include "platform/gtk/drawn_text_control.h"
 
 namespace kameng::gtk {
 
-class TransparentLabelControl : public Control {
+class TransparentLabelControl : public DrawnTextControl {
 public:
     TransparentLabelControl(ControlHost& host, ControlDescription description, NativeHandle handle);
 
-    Value property(int number) const override;
-    void setProperty(int number, const Value& value) override;
-
 private:
-    static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
-    void draw(cairo_t* cr) const;
-
-    std::string caption_;
+    void draw(cairo_t* cr) const override;
 };
 
 }  // namespace kameng::gtk
