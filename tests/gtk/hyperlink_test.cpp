@@ -2,6 +2,7 @@
 // (here stubs that record what they are given), and shows normal, hover
 // and visited colours.
 #include "gtk_test.h"
+#include "loopback_server.h"
 #include "platform/gtk/gtk_desktop_services.h"
 #include "screen_probe.h"
 #include "stub_desktop.h"
@@ -116,6 +117,28 @@ TEST_F(LinkWithBrowser, DesktopServicesHandTheAddressToTheDefaultBrowser) {
     EXPECT_TRUE(desktopServices.openInDefaultBrowser(kAddress));
     EXPECT_TRUE(waitUntil([&] { return desktop.opened() == std::vector<std::string>{kAddress}; }));
     EXPECT_FALSE(desktopServices.openInDefaultBrowser(""));
+}
+
+// What a browser box does with a new window its handler lets through.
+TEST_F(LinkWithBrowser, NewWindowThatIsNotCancelledOpensInTheDefaultBrowser) {
+    LoopbackServer server{{{"/", {.body = R"(<html><body style="margin:0">
+<a href="/elsewhere" target="_blank" style="display:block; height:100px">new window</a></body></html>)"}}}};
+    WindowDescription d = windowOf("W", {100, 100, 300, 200}, border::Fixed);
+    ControlDescription web = controlOf(Kind::Browser, "web", {0, 0, 300, 150});
+    web.address = server.url("/");
+    bool ready = false;
+    int newWindows = 0;
+    web.handlers.on(Event::DocumentComplete, [&](EventArgs&) { ready = true; })
+        .on(Event::NewWindow, [&](EventArgs&) { ++newWindows; });
+    d.controls = {web};
+    ASSERT_TRUE(fw().loadWindow(d));
+    ASSERT_TRUE(waitUntilViewable(fw(), "W"));
+    ASSERT_TRUE(waitUntil([&] { return ready; }));
+
+    clickControlAt(fw(), {"W", "web"}, 50, 50);
+    ASSERT_TRUE(waitUntil([&] { return !desktop.opened().empty(); }));
+    EXPECT_EQ(desktop.opened(), std::vector<std::string>{server.url("/elsewhere")});
+    EXPECT_EQ(newWindows, 1);
 }
 
 TEST_F(LinkWithPageViewerOnly, FallsBackToTheProgramForWebPages) {

@@ -52,10 +52,15 @@ StubDesktop::StubDesktop(Handlers handlers) {
     write(root / "config" / "mimeapps.list", defaults);
     fs::create_directories(root / "none");
 
+    // The user's own defaults (mimeapps.list here) come before the system's.
     g_setenv("XDG_DATA_HOME", (root / "data").c_str(), TRUE);
     g_setenv("XDG_CONFIG_HOME", (root / "config").c_str(), TRUE);
-    g_setenv("XDG_DATA_DIRS", (root / "none").c_str(), TRUE);
-    g_setenv("XDG_CONFIG_DIRS", (root / "none").c_str(), TRUE);
+    if (handlers != Handlers::WebAndMail) {
+        // Without the system's programs, so that none of them takes the
+        // address. (WebKit needs the system's data: no web view then.)
+        g_setenv("XDG_DATA_DIRS", (root / "none").c_str(), TRUE);
+        g_setenv("XDG_CONFIG_DIRS", (root / "none").c_str(), TRUE);
+    }
 }
 
 StubDesktop::~StubDesktop() {

@@ -12,9 +12,9 @@ namespace kameng::gtk::testing {
 class StubDesktop {
 public:
     enum class Handlers {
-        Nothing,       // no program opens anything
+        Nothing,       // no program opens anything (no web view works then)
         WebAndMail,    // a browser for http, https and mailto addresses
-        WebPagesOnly,  // only a viewer registered for text/html
+        WebPagesOnly,  // only a viewer registered for text/html (nor then)
     };
 
     explicit StubDesktop(Handlers handlers);
