@@ -52,8 +52,29 @@ bool waitUntilViewable(GtkFramework& framework, std::string_view window) {
     }
 }
 
+// A user cannot point at a control before it is drawn where it belongs: GTK
+// lays a window out only after the window manager has given it its size.
+void waitUntilLaidOut(GtkFramework& framework, const ControlId& control) {
+    if (!waitUntilViewable(framework, control.window)) return;
+    const gint64 deadline = g_get_monotonic_time() + 5 * G_USEC_PER_SEC;
+    for (;;) {
+        GtkWidget* top = framework.widgetOf(ControlId(control.window));
+        GtkWidget* widget = control.isWindow() ? top : framework.widgetOf(control);
+        if (!top || !widget) return;
+        const Rect wanted = propertyRect(framework, control);
+        const bool topLaidOut = gtk_widget_get_allocated_width(top) == framework.clientWidth(control.window) &&
+                                gtk_widget_get_allocated_height(top) == framework.clientHeight(control.window);
+        const bool laidOut = control.isWindow() || !gtk_widget_get_visible(widget) ||
+                             (gtk_widget_get_mapped(widget) &&
+                              gtk_widget_get_allocated_width(widget) == std::max(0, wanted.width) &&
+                              gtk_widget_get_allocated_height(widget) == std::max(0, wanted.height));
+        if ((topLaidOut && laidOut) || g_get_monotonic_time() > deadline) return;
+        framework.waitForEvents(10);
+    }
+}
+
 void movePointerTo(GtkFramework& framework, const ControlId& control, int x, int y) {
-    waitUntilViewable(framework, control.window);
+    waitUntilLaidOut(framework, control);
     GtkWidget* top = framework.widgetOf(ControlId(control.window));
     int originX = 0, originY = 0;
     gdk_window_get_origin(gtk_widget_get_window(top), &originX, &originY);
