@@ -191,6 +191,20 @@ TEST_F(BrowserEvents, BackAndForwardFollowTheHistoryAndReportTheirState) {
     EXPECT_TRUE(waitUntil([&] { return requests("/two") == before + 1; }));
 }
 
+TEST_F(BrowserEvents, SaveAsAsksForAFileAndItsDialogGoesWithTheWindow) {
+    load();
+    open("/one");
+    fw().browserCommand(view, browser_command::SaveAs);
+    ASSERT_TRUE(waitUntil([&] { return shownWindows() == 2; }));
+    fw().browserCommand(view, browser_command::SaveAs);  // already asking
+    pause(200);
+    EXPECT_EQ(shownWindows(), 2);
+
+    fw().destroyWindow("W");
+    ASSERT_TRUE(waitUntil([&] { return !fw().isLoaded("W"); }));
+    EXPECT_TRUE(waitUntil([&] { return shownWindows() == 0; }));
+}
+
 TEST_F(BrowserEvents, SilentBrowserAnswersScriptDialogsItself) {
     load(true);
     fw().navigate(view, server.url("/alert"));
