@@ -78,6 +78,34 @@ TEST_F(WindowFrame, FrameRemovedForFullScreenAndBackRestoresTheRectangle) {
     EXPECT_LT(fw().clientWidth("W"), normal.width);
 }
 
+// Full screen switched as fast as a held key repeats: what the program
+// reads back between the switches is what it set, and the window ends where
+// it began.
+TEST_F(WindowFrame, RapidFrameSwitchesEndAtTheFirstRectangle) {
+    const Rect normal{192, 144, 640, 480};
+    const NativeHandle window = load(border::Fixed, normal);
+    ASSERT_TRUE(frameOnScreenIs(window, normal));
+    const Rect screen{0, 0, fw().screenWidth(), fw().screenHeight()};
+    for (int i = 0; i < 15; ++i) {
+        const bool entering = i % 2 == 0;
+        const Rect saved = rectOf("W");
+        EXPECT_EQ(saved, entering ? normal : screen) << "switch " << i;
+        fw().setProperty("W", prop::Border, entering ? border::None : border::Fixed);
+        const Rect target = entering ? screen : normal;
+        fw().moveControl("W", target.left, target.top, target.width, target.height);
+        pause(80);
+    }
+    // An odd number of switches: full screen.
+    EXPECT_TRUE(frameOnScreenIs(window, screen));
+    fw().setProperty("W", prop::Border, border::Fixed);
+    fw().moveControl("W", normal.left, normal.top, normal.width, normal.height);
+    EXPECT_TRUE(frameOnScreenIs(window, normal));
+    pause(1200);  // past any answer the window manager still owed
+    EXPECT_EQ(rectOf("W"), normal);
+    EXPECT_TRUE(frameOnScreenIs(window, normal));
+    EXPECT_TRUE(clientOnScreenMatches(window));
+}
+
 TEST_F(WindowFrame, FixedFrameCanBeMaximisedButNotResizedByTheUser) {
     const Rect normal{100, 80, 500, 360};
     const NativeHandle window = load(border::Fixed, normal);
