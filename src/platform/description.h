@@ -154,7 +154,7 @@ constexpr int browserEventNumber(Event e) {
 
 // Arguments of an event; a handler reads the fields its event fills.
 struct EventArgs {
-    // 标签 left mouse pressed
+    // 标签 left mouse pressed: place in the label, and key_state bits
     int x = 0, y = 0, keyState = 0;
     // browser 3: progress * 100 / maximum (100 when the maximum is 0)
     int percent = 0;
@@ -167,6 +167,13 @@ struct EventArgs {
     // browser 0 and 9: a handler sets it to cancel ("returns false")
     bool cancel = false;
 };
+
+// Bits of EventArgs::keyState: the modifier keys held during a mouse press.
+namespace key_state {
+inline constexpr int Ctrl = 1;
+inline constexpr int Shift = 2;
+inline constexpr int Alt = 4;
+}  // namespace key_state
 
 using Handler = std::function<void(EventArgs&)>;
 
@@ -203,7 +210,8 @@ struct Font {
 };
 
 enum class Align { Left, Centre, Right };
-enum class Pointer { Default, Hand };
+// Mouse pointers, as property 7 numbers them.
+enum class Pointer { Default = 0, Hand = 1 };
 
 struct ControlDescription {
     std::string name;

@@ -139,7 +139,7 @@ public:
     // Each returns false, and does nothing, when the user could not do it:
     // the window is not loaded or hidden, the control hidden or disabled.
     bool clickButton(const ControlId& button, Delivery delivery = Delivery::Now);
-    bool pressLeftMouse(const ControlId& control, int x, int y, int keyState = 1,
+    bool pressLeftMouse(const ControlId& control, int x, int y, int keyState = 0,
                         Delivery delivery = Delivery::Now);
     // A key pressed while `window` is active. Esc without modifiers closes a
     // window described escCloses; Alt+letter clicks the shown, enabled button

@@ -54,8 +54,8 @@ TEST_F(UserInput, ClickReachesOnlyAShownEnabledButtonAlsoAtDelivery) {
 }
 
 TEST_F(UserInput, LeftMousePressCarriesPlaceAndKeys) {
-    EXPECT_TRUE(fw.pressLeftMouse({"Main", "hint"}, 12, 7, 1));
-    EXPECT_THAT(log, ElementsAre("pressed 12,7 1"));
+    EXPECT_TRUE(fw.pressLeftMouse({"Main", "hint"}, 12, 7, key_state::Shift));
+    EXPECT_THAT(log, ElementsAre("pressed 12,7 2"));
 }
 
 TEST_F(UserInput, AltLetterClicksTheButtonWithThatMnemonic) {

@@ -11,8 +11,7 @@ Control::Control(ControlHost& host, ControlDescription description, NativeHandle
       handle_(handle),
       rect_(description_.rect),
       shown_(description_.shown),
-      pointer_(description_.pointer == Pointer::Hand ? pointer_number::Hand
-                                                     : pointer_number::Default) {
+      pointer_(static_cast<int>(description_.pointer)) {
     if (description_.kind == Kind::Timer) return;
     slot_ = adoptSunk(controlSlotNew(rect_.width, rect_.height));
     gtk_widget_add_events(slot_.get(), GDK_BUTTON_PRESS_MASK | GDK_ENTER_NOTIFY_MASK |
@@ -117,7 +116,7 @@ void Control::applyPointer() {
     if (!slot_ || !gtk_widget_get_realized(slot_.get())) return;
     GdkWindow* window = gtk_widget_get_window(slot_.get());
     GObjectPtr<GdkCursor> cursor;
-    if (pointer_ == pointer_number::Hand)
+    if (pointer_ == static_cast<int>(Pointer::Hand))
         cursor.reset(gdk_cursor_new_from_name(gdk_window_get_display(window), "pointer"));
     gdk_window_set_cursor(window, cursor.get());
 }

@@ -96,10 +96,4 @@ private:
     std::shared_ptr<int> life_ = std::make_shared<int>(0);
 };
 
-// Mouse pointer numbers of property 7.
-namespace pointer_number {
-inline constexpr int Default = 0;
-inline constexpr int Hand = 1;
-}  // namespace pointer_number
-
 }  // namespace kameng::gtk

@@ -6,9 +6,9 @@ namespace kameng::gtk {
 
 int keyStateOf(guint modifiers) {
     int state = 0;
-    if (modifiers & GDK_CONTROL_MASK) state |= 1;
-    if (modifiers & GDK_SHIFT_MASK) state |= 2;
-    if (modifiers & GDK_MOD1_MASK) state |= 4;
+    if (modifiers & GDK_CONTROL_MASK) state |= key_state::Ctrl;
+    if (modifiers & GDK_SHIFT_MASK) state |= key_state::Shift;
+    if (modifiers & GDK_MOD1_MASK) state |= key_state::Alt;
     return state;
 }
 
