@@ -20,8 +20,8 @@ using GListPtr = std::unique_ptr<GList, GListDeleter>;
 // A string property of any object (a web view's "uri" and "title"), read
 // through GObject so that the probe needs no header of the widget's library.
 void appendStringProperty(JsonText& json, GObject* object, const char* property) {
-    GParamSpec* spec = g_object_class_find_property(G_OBJECT_GET_CLASS(object), property);
-    if (!spec || spec->value_type != G_TYPE_STRING || !(spec->flags & G_PARAM_READABLE)) return;
+    GParamSpec* param = g_object_class_find_property(G_OBJECT_GET_CLASS(object), property);
+    if (!param || param->value_type != G_TYPE_STRING || !(param->flags & G_PARAM_READABLE)) return;
     gchar* raw = nullptr;
     g_object_get(object, property, &raw, nullptr);
     GCharPtr value(raw);
